@@ -1,0 +1,16 @@
+// Module-wide COM counters.
+#include "common/com_module.h"
+
+namespace {
+LONG volatile serverLocks = 0;
+LONG volatile liveObjects = 0;
+}  // namespace
+
+void AddServerLock() { InterlockedIncrement(&serverLocks); }
+void RemoveServerLock() { InterlockedDecrement(&serverLocks); }
+void AddLiveObject() { InterlockedIncrement(&liveObjects); }
+void RemoveLiveObject() { InterlockedDecrement(&liveObjects); }
+LONG LiveObjectCount() { return liveObjects; }
+LONG ServerLockCount() { return serverLocks; }
+
+HRESULT ModuleCanUnloadNow() { return (liveObjects != 0 || serverLocks != 0) ? S_FALSE : S_OK; }
