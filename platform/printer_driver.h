@@ -9,9 +9,10 @@ struct SIZEL {
     LONG cx;
     LONG cy;
 };
-struct PROPSHEETUI_INFO;
+#include "platform/native/property_sheets.h"
 #else
 #include <windows.h>
+#include <prsht.h>
 #include <compstui.h>
 #endif
 
@@ -125,8 +126,79 @@ struct OEM_DMEXTRAHEADER {
 
 struct OEMUIOBJ;
 using POEMUIOBJ = OEMUIOBJ*;
+
+// CommonUIProp modes
+constexpr DWORD OEMCUIP_DOCPROP = 1;
+constexpr DWORD OEMCUIP_PRNPROP = 2;
+
+// The block CommonUIProp receives and the item callback it installs.
 struct OEMCUIPPARAM;
 using POEMCUIPPARAM = OEMCUIPPARAM*;
+using OEMCUIPCALLBACK = LONG(APIENTRY*)(PCPSUICBPARAM callbackParam, POEMCUIPPARAM param);
+
+struct OEMCUIPPARAM {
+    DWORD cbSize;
+    POEMUIOBJ poemuiobj;
+    HANDLE hPrinter;
+    PWSTR pPrinterName;
+    HANDLE hModule;
+    HANDLE hOEMHeap;
+    PDEVMODEW pPublicDM;
+    PVOID pOEMDM;
+    DWORD dwFlags;
+    POPTITEM pDrvOptItems;
+    DWORD cDrvOptItems;
+    POPTITEM pOEMOptItems;
+    DWORD cOEMOptItems;
+    PVOID pOEMUserData;
+    OEMCUIPCALLBACK OEMCUIPCallback;
+};
+
+// The block DevicePropertySheets and DocumentPropertySheets receive as PROPSHEETUI_INFO lParamInit.
+struct OEMUIPSPARAM {
+    DWORD cbSize;
+    POEMUIOBJ poemuiobj;
+    HANDLE hPrinter;
+    PWSTR pPrinterName;
+    HANDLE hModule;
+    HANDLE hOEMHeap;
+    PDEVMODEW pPublicDM;
+    PVOID pOEMDM;
+    PVOID pOEMUserData;
+    DWORD dwFlags;
+    PVOID pOemEntry;
+};
+using POEMUIPSPARAM = OEMUIPSPARAM*;
+
+#ifdef _WIN32
+// mingw-w64's prsht.h stops at the page layout without the header bitmap (96 bytes); the
+// property sheets of current systems take the latest one, declared here from its documentation.
+struct PROPSHEETPAGEW_V4 {
+    DWORD dwSize;
+    DWORD dwFlags;
+    HINSTANCE hInstance;
+    union {
+        LPCWSTR pszTemplate;
+        LPCDLGTEMPLATEW pResource;
+    };
+    union {
+        HICON hIcon;
+        LPCWSTR pszIcon;
+    };
+    LPCWSTR pszTitle;
+    DLGPROC pfnDlgProc;
+    LPARAM lParam;
+    LPFNPSPCALLBACKW pfnCallback;
+    UINT* pcRefParent;
+    LPCWSTR pszHeaderTitle;
+    LPCWSTR pszHeaderSubTitle;
+    HANDLE hActCtx;
+    union {
+        HBITMAP hbmHeader;
+        LPCWSTR pszbmHeader;
+    };
+};
+#endif
 struct DEVQUERYPRINT_INFO;
 using PDEVQUERYPRINT_INFO = DEVQUERYPRINT_INFO*;
 
@@ -138,6 +210,21 @@ static_assert(sizeof(DEVOBJ) == 64 && offsetof(DEVOBJ, pdevOEM) == 8 && offsetof
 static_assert(sizeof(OEMDMPARAM) == 72 && offsetof(OEMDMPARAM, pOEMDMIn) == 48 &&
               offsetof(OEMDMPARAM, pOEMDMOut) == 56 && offsetof(OEMDMPARAM, cbBufSize) == 64);
 static_assert(sizeof(OEM_DMEXTRAHEADER) == 12);
+static_assert(sizeof(OEMCUIPPARAM) == 120 && offsetof(OEMCUIPPARAM, hOEMHeap) == 40 &&
+              offsetof(OEMCUIPPARAM, pOEMDM) == 56 && offsetof(OEMCUIPPARAM, dwFlags) == 64 &&
+              offsetof(OEMCUIPPARAM, pDrvOptItems) == 72 && offsetof(OEMCUIPPARAM, cDrvOptItems) == 80 &&
+              offsetof(OEMCUIPPARAM, pOEMOptItems) == 88 && offsetof(OEMCUIPPARAM, cOEMOptItems) == 96 &&
+              offsetof(OEMCUIPPARAM, OEMCUIPCallback) == 112);
+static_assert(sizeof(OEMUIPSPARAM) == 88 && offsetof(OEMUIPSPARAM, hOEMHeap) == 40 &&
+              offsetof(OEMUIPSPARAM, pOEMUserData) == 64 && offsetof(OEMUIPSPARAM, dwFlags) == 72 &&
+              offsetof(OEMUIPSPARAM, pOemEntry) == 80);
+static_assert(sizeof(PROPSHEETPAGEW_V4) == 104 && offsetof(PROPSHEETPAGEW_V4, hInstance) == 8 &&
+              offsetof(PROPSHEETPAGEW_V4, pszTemplate) == 16 && offsetof(PROPSHEETPAGEW_V4, pfnDlgProc) == 40 &&
+              offsetof(PROPSHEETPAGEW_V4, lParam) == 48 && offsetof(PROPSHEETPAGEW_V4, hbmHeader) == 96);
+static_assert(sizeof(PROPSHEETUI_INFO) == 48 && offsetof(PROPSHEETUI_INFO, Reason) == 6 &&
+              offsetof(PROPSHEETUI_INFO, hComPropSheet) == 8 && offsetof(PROPSHEETUI_INFO, pfnComPropSheet) == 16 &&
+              offsetof(PROPSHEETUI_INFO, lParamInit) == 24 && offsetof(PROPSHEETUI_INFO, Result) == 40);
+static_assert(sizeof(SETRESULT_INFO) == 24 && offsetof(SETRESULT_INFO, Result) == 16);
 
 // Interface identifiers
 inline constexpr IID IID_IPrintOemUI = {0xC6A7A9D0, 0x774C, 0x11D1, {0x94, 0x7F, 0x00, 0xA0, 0xC9, 0x06, 0x40, 0xB8}};

@@ -20,6 +20,7 @@
 #else
 #include "platform/native/win_types.h"
 #include "platform/native/win_api.h"
+#include "platform/native/property_sheets.h"
 // UTF-16 literal: char16_t natively, so WCHAR text is 16 bits on both targets.
 #define WIDE(text) u##text
 #endif

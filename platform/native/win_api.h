@@ -41,5 +41,8 @@ KVSYS_API BOOL GetUserNameExW(EXTENDED_NAME_FORMAT format, LPWSTR buffer, PULONG
 KVSYS_API HMODULE LoadLibraryW(LPCWSTR path);
 KVSYS_API FARPROC GetProcAddress(HMODULE module, LPCSTR name);
 KVSYS_API BOOL FreeLibrary(HMODULE module);
+// Path of a loaded module, or of the running program for a null module. As on Windows the result
+// is cut to the buffer (still zero-terminated) with ERROR_INSUFFICIENT_BUFFER when it does not fit.
+KVSYS_API DWORD GetModuleFileNameW(HMODULE module, LPWSTR buffer, DWORD size);
 
 }  // extern "C"
