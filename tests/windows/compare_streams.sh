@@ -35,7 +35,7 @@ jobs=(
   "payload|payload.bin --no-printer --model kvui14 --color Gray"
   "render|plan.ps --no-printer --render-defaults --no-color"
   "accounting|plan.ps --no-printer --record accounting.rec --no-doc-name"
-  "options|plan.ps --no-printer --record options.rec --model kvui03"
+  "options|plan.ps --no-printer --record options.rec --color CMY"
   "ticketoff|plan.ps --no-printer --record ticketoff.rec"
   "model05|--no-printer --model kvui05 --set ScalingMode=2 --set ZoomMediaSize=36"
 )
