@@ -43,16 +43,16 @@ PFN_DrvStartDoc FindStartDocHook(const DRVENABLEDATA& table) {
     return nullptr;
 }
 
-void CopyPayload(PayloadSource& payload, OutputStream& output) {
+}  // namespace
+
+void PayloadSource::CopyTo(OutputStream& output) {
     std::vector<BYTE> block(kPayloadBlockSize);
     for (;;) {
-        const std::size_t count = payload.Read(block.data(), block.size());
+        const std::size_t count = Read(block.data(), block.size());
         if (count == 0) return;
         if (!output.Write(block.data(), count)) throw FileError("cannot write the output stream");
     }
 }
-
-}  // namespace
 
 PrintJobResult RunPrintJob(PrintJobSettings settings, PayloadSource& payload, OutputStream& output) {
     ApplyHostSystemAnswers(settings.systemAnswers);
@@ -106,7 +106,7 @@ PrintJobResult RunPrintJob(PrintJobSettings settings, PayloadSource& payload, Ou
                 };
                 inject(PSINJECT_BEGINSTREAM);
                 for (DWORD point = 2; point <= 17; ++point) inject(point);
-                CopyPayload(payload, output);
+                payload.CopyTo(output);
                 for (DWORD point = 18; point <= kLastInjectionPoint; ++point) inject(point);
             }
         } catch (...) {

@@ -15,12 +15,18 @@
 #include "platform/host_system.h"
 #include "platform/utf.h"
 
+// Size of the blocks the job's PostScript is copied in.
+constexpr std::size_t kPayloadBlockSize = std::size_t{1} << 20;
+
 // The job's PostScript, read in blocks.
 class PayloadSource {
 public:
     virtual ~PayloadSource() = default;
     // Fills up to `capacity` bytes; 0 at the end. Throws FileError when reading fails.
     virtual std::size_t Read(BYTE* buffer, std::size_t capacity) = 0;
+    // Writes everything not yet read to `output`, in blocks of kPayloadBlockSize; a source
+    // may copy faster where it knows the output. Throws FileError when reading or writing fails.
+    virtual void CopyTo(OutputStream& output);
 };
 
 struct PrintJobSettings {
@@ -38,9 +44,6 @@ struct PrintJobResult {
     bool driverStartDocCalled = false;   // the hook went on to the driver's own DrvStartDoc
     bool unloaded = false;               // DllCanUnloadNow let the library go
 };
-
-// Size of the blocks the job's PostScript is copied in.
-constexpr std::size_t kPayloadBlockSize = std::size_t{1} << 20;
 
 // Runs the job, writing the stream to `output`. Throws JobRefused when the start-of-document
 // hook answers FALSE (nothing of the job is written then), PluginError when a plug-in call

@@ -26,3 +26,7 @@ WideString CurrentLogonName();
 
 // Switches a standard stream to binary mode, so that CR LF and other bytes pass unchanged.
 void SetBinaryMode(std::FILE* stream);
+
+// Appends the rest of `from` to `to`, inside the kernel where the system can copy between the
+// two files, else in large blocks. False when reading or writing fails.
+bool CopyFileContents(std::FILE* from, std::FILE* to);

@@ -170,9 +170,8 @@ struct OEMUIPSPARAM {
 };
 using POEMUIPSPARAM = OEMUIPSPARAM*;
 
-#ifdef _WIN32
-// mingw-w64's prsht.h stops at the page layout without the header bitmap (96 bytes); the
-// property sheets of current systems take the latest one, declared here from its documentation.
+// The latest property page layout, with the header bitmap (104 bytes on x64). mingw-w64's
+// prsht.h stops at the layout before it (96 bytes), so it is declared here for both targets.
 struct PROPSHEETPAGEW_V4 {
     DWORD dwSize;
     DWORD dwFlags;
@@ -198,7 +197,6 @@ struct PROPSHEETPAGEW_V4 {
         LPCWSTR pszbmHeader;
     };
 };
-#endif
 struct DEVQUERYPRINT_INFO;
 using PDEVQUERYPRINT_INFO = DEVQUERYPRINT_INFO*;
 

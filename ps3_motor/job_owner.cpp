@@ -51,6 +51,8 @@ DriverKind FindDriverKind(HANDLE printer) {
     if (GetPrinterW(printer, kPrinterInfoLevel, nullptr, 0, &needed) || GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
         return DriverKind::Unknown;
     }
+    // A size that cannot even hold the information block is not trusted.
+    if (needed < sizeof(PRINTER_INFO_2W)) return DriverKind::Unknown;
     HLOCAL memory = LocalAlloc(LMEM_ZEROINIT, needed);
     if (memory == nullptr) return DriverKind::Unknown;
     DriverKind kind = DriverKind::Unknown;

@@ -69,6 +69,12 @@ std::size_t FilePayload::Read(BYTE* buffer, std::size_t capacity) {
     return count;
 }
 
+void FilePayload::CopyTo(OutputStream& output) {
+    auto* file = dynamic_cast<OutputFile*>(&output);
+    if (file == nullptr) return PayloadSource::CopyTo(output);
+    if (!file->AppendRestOf(file_)) throw FileError("cannot copy " + path_ + " into the output stream");
+}
+
 std::size_t MemoryPayload::Read(BYTE* buffer, std::size_t capacity) {
     const std::size_t count = std::min(capacity, bytes_.size());
     std::memcpy(buffer, bytes_.data(), count);
@@ -100,6 +106,11 @@ OutputFile::~OutputFile() {
 
 bool OutputFile::Write(const void* bytes, std::size_t count) {
     if (failed_ || std::fwrite(bytes, 1, count, file_) != count) failed_ = true;
+    return !failed_;
+}
+
+bool OutputFile::AppendRestOf(std::FILE* from) {
+    if (failed_ || !CopyFileContents(from, file_)) failed_ = true;
     return !failed_;
 }
 

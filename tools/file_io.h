@@ -20,6 +20,8 @@ public:
     FilePayload(const FilePayload&) = delete;
     FilePayload& operator=(const FilePayload&) = delete;
     std::size_t Read(BYTE* buffer, std::size_t capacity) override;
+    // Into an output file, the system copies between the two files directly.
+    void CopyTo(OutputStream& output) override;
 
 private:
     std::string path_;
@@ -45,10 +47,13 @@ public:
     OutputFile& operator=(const OutputFile&) = delete;
 
     bool Write(const void* bytes, std::size_t count) override;
+    // Appends the rest of an open file, copied by the system where it can; false on failure.
+    bool AppendRestOf(std::FILE* from);
     // Flushes and puts the file in place; FileError when that fails.
     void Commit();
 
 private:
+
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;

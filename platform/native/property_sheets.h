@@ -20,36 +20,11 @@ constexpr UINT WM_INITDIALOG = 0x0110;
 #define MAKEINTRESOURCEW(id) (reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(id))))
 #endif
 
-// A property page: the latest layout, with the header bitmap (104 bytes on x64).
-struct PROPSHEETPAGEW;
+// A property page: natively the latest layout, declared with the plug-in interfaces.
+struct PROPSHEETPAGEW_V4;
+using PROPSHEETPAGEW = PROPSHEETPAGEW_V4;
+using LPCDLGTEMPLATEW = const DLGTEMPLATE*;
 using LPFNPSPCALLBACKW = UINT(CALLBACK*)(HWND window, UINT message, PROPSHEETPAGEW* page);
-
-struct PROPSHEETPAGEW {
-    DWORD dwSize;
-    DWORD dwFlags;
-    HINSTANCE hInstance;
-    union {
-        LPCWSTR pszTemplate;
-        const DLGTEMPLATE* pResource;
-    };
-    union {
-        HICON hIcon;
-        LPCWSTR pszIcon;
-    };
-    LPCWSTR pszTitle;
-    DLGPROC pfnDlgProc;
-    LPARAM lParam;
-    LPFNPSPCALLBACKW pfnCallback;
-    UINT* pcRefParent;
-    LPCWSTR pszHeaderTitle;
-    LPCWSTR pszHeaderSubTitle;
-    HANDLE hActCtx;
-    union {
-        HBITMAP hbmHeader;
-        LPCWSTR pszbmHeader;
-    };
-};
-using PROPSHEETPAGEW_V4 = PROPSHEETPAGEW;
 
 // The common property sheet's service function and the block it calls a sheet function with.
 using PFNCOMPROPSHEET = LONG_PTR(CALLBACK*)(HANDLE comPropSheet, UINT function, LPARAM lParam1, LPARAM lParam2);
@@ -87,6 +62,3 @@ struct CPSUICBPARAM;
 using PCPSUICBPARAM = CPSUICBPARAM*;
 constexpr LONG CPSUICB_ACTION_NONE = 0;
 
-static_assert(sizeof(PROPSHEETPAGEW) == 104 && offsetof(PROPSHEETPAGEW, hInstance) == 8 &&
-              offsetof(PROPSHEETPAGEW, pszTemplate) == 16 && offsetof(PROPSHEETPAGEW, pfnDlgProc) == 40 &&
-              offsetof(PROPSHEETPAGEW, lParam) == 48 && offsetof(PROPSHEETPAGEW, hbmHeader) == 96);

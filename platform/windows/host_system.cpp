@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <vector>
+
 bool HostSystemAnswersApply() { return false; }
 
 void ApplyHostSystemAnswers(const HostSystemAnswers&) {}
@@ -15,3 +17,12 @@ WideString CurrentLogonName() {
 }
 
 void SetBinaryMode(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
+
+bool CopyFileContents(std::FILE* from, std::FILE* to) {
+    std::vector<char> block(std::size_t{1} << 20);
+    for (;;) {
+        const std::size_t count = std::fread(block.data(), 1, block.size(), from);
+        if (count > 0 && std::fwrite(block.data(), 1, count, to) != count) return false;
+        if (count < block.size()) return std::ferror(from) == 0;
+    }
+}
