@@ -10,7 +10,5 @@ void AddServerLock() { InterlockedIncrement(&serverLocks); }
 void RemoveServerLock() { InterlockedDecrement(&serverLocks); }
 void AddLiveObject() { InterlockedIncrement(&liveObjects); }
 void RemoveLiveObject() { InterlockedDecrement(&liveObjects); }
-LONG LiveObjectCount() { return liveObjects; }
-LONG ServerLockCount() { return serverLocks; }
 
 HRESULT ModuleCanUnloadNow() { return (liveObjects != 0 || serverLocks != 0) ? S_FALSE : S_OK; }

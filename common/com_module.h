@@ -9,8 +9,6 @@ void AddServerLock();
 void RemoveServerLock();
 void AddLiveObject();
 void RemoveLiveObject();
-LONG LiveObjectCount();
-LONG ServerLockCount();
 
 // S_OK when neither counter holds anything, S_FALSE otherwise (the body of DllCanUnloadNow).
 HRESULT ModuleCanUnloadNow();

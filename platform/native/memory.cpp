@@ -15,8 +15,6 @@ struct Heap {
     std::unordered_set<void*> blocks;
 };
 
-Heap processHeap;
-
 }  // namespace
 
 HLOCAL LocalAlloc(UINT flags, SIZE_T bytes) {
@@ -30,8 +28,6 @@ HLOCAL LocalFree(HLOCAL memory) {
     return nullptr;
 }
 
-HANDLE GetProcessHeap() { return &processHeap; }
-
 HANDLE HeapCreate(DWORD, SIZE_T, SIZE_T) {
     Heap* heap = new (std::nothrow) Heap;
     if (heap == nullptr) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -40,7 +36,7 @@ HANDLE HeapCreate(DWORD, SIZE_T, SIZE_T) {
 
 BOOL HeapDestroy(HANDLE handle) {
     Heap* heap = static_cast<Heap*>(handle);
-    if (heap == nullptr || heap == &processHeap) {
+    if (heap == nullptr) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }

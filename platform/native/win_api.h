@@ -20,7 +20,6 @@ KVSYS_API LONG InterlockedDecrement(LONG volatile* value);
 // Local memory and heaps
 KVSYS_API HLOCAL LocalAlloc(UINT flags, SIZE_T bytes);
 KVSYS_API HLOCAL LocalFree(HLOCAL memory);
-KVSYS_API HANDLE GetProcessHeap();
 KVSYS_API HANDLE HeapCreate(DWORD options, SIZE_T initialSize, SIZE_T maximumSize);
 KVSYS_API BOOL HeapDestroy(HANDLE heap);
 KVSYS_API LPVOID HeapAlloc(HANDLE heap, DWORD flags, SIZE_T bytes);
