@@ -3,7 +3,6 @@
 
 #include <new>
 
-#include "common/com_module.h"
 #include "common/record_operations.h"
 #include "ps3_motor/job_ticket_writer.h"
 #include "ps3_motor/oem_pdev.h"
@@ -30,41 +29,6 @@ DRVFN hookTable[] = {
 };
 
 }  // namespace
-
-IOemuiPS* IOemuiPS::CreateNew() {
-    IOemuiPS* object = new (std::nothrow) IOemuiPS;
-    if (object != nullptr) AddLiveObject();
-    return object;
-}
-
-HRESULT IOemuiPS::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPrintOemPS)) {
-        *object = static_cast<IPrintOemPS*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG IOemuiPS::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG IOemuiPS::Release() {
-    const LONG count = InterlockedDecrement(&references_);
-    if (count != 0) return static_cast<ULONG>(count);
-    ReleaseDriver();
-    delete this;
-    RemoveLiveObject();
-    return 0;
-}
-
-void IOemuiPS::ReleaseDriver() {
-    if (driver_ != nullptr) {
-        driver_->Release();
-        driver_ = nullptr;
-    }
-}
 
 HRESULT IOemuiPS::GetInfo(DWORD mode, PVOID buffer, DWORD size, PDWORD needed) {
     return RecordGetInfo(mode, buffer, size, needed, PublisherInfoAnswer::EightBytesNeeded);
@@ -116,20 +80,8 @@ HRESULT IOemuiPS::DisablePDEV(PDEVOBJ devobj) {
 
 HRESULT IOemuiPS::ResetPDEV(PDEVOBJ, PDEVOBJ) { return E_NOTIMPL; }
 
-HRESULT IOemuiPS::PublishDriverInterface(IUnknown* driverObject) {
-    if (driver_ != nullptr) return S_OK;
-    if (driverObject == nullptr) return E_FAIL;
-    void* answer = nullptr;
-    if (FAILED(driverObject->QueryInterface(IID_IPrintOemDriverPS, &answer)) || answer == nullptr) {
-        driver_ = nullptr;
-        return E_FAIL;
-    }
-    driver_ = static_cast<IPrintOemDriverPS*>(answer);
-    return S_OK;
-}
-
 HRESULT IOemuiPS::Command(PDEVOBJ devobj, DWORD index, PVOID, DWORD, PDWORD result) {
-    const bool written = JobTicketWriter(devobj, index, driver_);
+    const bool written = JobTicketWriter(devobj, index, DriverInterface());
     const DWORD outcome = written ? ERROR_SUCCESS : GetLastError();
     if (result != nullptr) *result = outcome;
     return written ? S_OK : S_FALSE;

@@ -2,20 +2,15 @@
 // are thin doors onto the record operations, the hook table and the job ticket writer.
 #pragma once
 
+#include "common/plugin_object.h"
 #include "platform/win.h"
 
 // The render plug-in's class.
 inline constexpr CLSID CLSID_RenderPlugin = {0x6D6ABF26, 0x9F38, 0x11D1, {0x88, 0x2A, 0x00, 0xC0, 0x4F, 0xB9, 0x61, 0xEC}};
 
-class IOemuiPS final : public IPrintOemPS {
+class IOemuiPS final
+    : public PluginObject<IOemuiPS, IPrintOemPS, IID_IPrintOemPS, IPrintOemDriverPS, IID_IPrintOemDriverPS> {
 public:
-    // A new object with reference count 1 and the live object count raised; null without memory.
-    static IOemuiPS* CreateNew();
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
     HRESULT STDMETHODCALLTYPE GetInfo(DWORD mode, PVOID buffer, DWORD size, PDWORD needed) override;
     HRESULT STDMETHODCALLTYPE DevMode(DWORD mode, POEMDMPARAM param) override;
 
@@ -27,14 +22,10 @@ public:
     HRESULT STDMETHODCALLTYPE DisablePDEV(PDEVOBJ devobj) override;
     HRESULT STDMETHODCALLTYPE ResetPDEV(PDEVOBJ oldDevobj, PDEVOBJ newDevobj) override;
 
-    HRESULT STDMETHODCALLTYPE PublishDriverInterface(IUnknown* driverObject) override;
     HRESULT STDMETHODCALLTYPE Command(PDEVOBJ devobj, DWORD index, PVOID data, DWORD size, PDWORD result) override;
 
 private:
+    friend PluginObject;
     IOemuiPS() = default;
     ~IOemuiPS() = default;
-    void ReleaseDriver();
-
-    LONG volatile references_ = 1;
-    IPrintOemDriverPS* driver_ = nullptr;
 };

@@ -1,9 +1,6 @@
 // IOemUI, the settings plug-in object.
 #include "ps_ui/code/oem_ui.h"
 
-#include <new>
-
-#include "common/com_module.h"
 #include "common/record_operations.h"
 #include "ps_ui/code/build_profile.h"
 #include "ps_ui/code/color_profile.h"
@@ -19,54 +16,11 @@ LONG APIENTRY ItemCallback(PCPSUICBPARAM, POEMCUIPPARAM) { return CPSUICB_ACTION
 
 }  // namespace
 
-IOemUI* IOemUI::CreateNew() {
-    IOemUI* object = new (std::nothrow) IOemUI;
-    if (object != nullptr) AddLiveObject();
-    return object;
-}
-
-HRESULT IOemUI::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPrintOemUI)) {
-        *object = static_cast<IPrintOemUI*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG IOemUI::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG IOemUI::Release() {
-    const LONG count = InterlockedDecrement(&references_);
-    if (count != 0) return static_cast<ULONG>(count);
-    if (driver_ != nullptr) {
-        driver_->Release();
-        driver_ = nullptr;
-    }
-    delete this;
-    RemoveLiveObject();
-    return 0;
-}
-
 HRESULT IOemUI::GetInfo(DWORD mode, PVOID buffer, DWORD size, PDWORD needed) {
     return RecordGetInfo(mode, buffer, size, needed, PublisherInfoAnswer::NotSupported);
 }
 
 HRESULT IOemUI::DevMode(DWORD mode, POEMDMPARAM param) { return RecordDevMode(mode, param, BuildRecordDefaults()); }
-
-HRESULT IOemUI::PublishDriverInterface(IUnknown* driverObject) {
-    if (driver_ != nullptr) return S_OK;
-    if (driverObject == nullptr) return E_FAIL;
-    void* answer = nullptr;
-    if (FAILED(driverObject->QueryInterface(IID_IPrintOemDriverUI, &answer)) || answer == nullptr) {
-        driver_ = nullptr;
-        return E_FAIL;
-    }
-    driver_ = static_cast<IPrintOemDriverUI*>(answer);
-    return S_OK;
-}
 
 HRESULT IOemUI::CommonUIProp(DWORD mode, POEMCUIPPARAM param) {
     // The printer properties get no items of the plug-in.

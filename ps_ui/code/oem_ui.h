@@ -2,24 +2,18 @@
 // are thin doors onto the record operations and the property sheet steps.
 #pragma once
 
+#include "common/plugin_object.h"
 #include "platform/win.h"
 
 // The settings plug-in's class.
 inline constexpr CLSID CLSID_SettingsPlugin = {0xABCE80D7, 0x9F46, 0x11D1, {0x88, 0x2A, 0x00, 0xC0, 0x4F, 0xB9, 0x61, 0xEC}};
 
-class IOemUI final : public IPrintOemUI {
+class IOemUI final
+    : public PluginObject<IOemUI, IPrintOemUI, IID_IPrintOemUI, IPrintOemDriverUI, IID_IPrintOemDriverUI> {
 public:
-    // A new object with reference count 1 and the live object count raised; null without memory.
-    static IOemUI* CreateNew();
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
     HRESULT STDMETHODCALLTYPE GetInfo(DWORD mode, PVOID buffer, DWORD size, PDWORD needed) override;
     HRESULT STDMETHODCALLTYPE DevMode(DWORD mode, POEMDMPARAM param) override;
 
-    HRESULT STDMETHODCALLTYPE PublishDriverInterface(IUnknown* driverObject) override;
     HRESULT STDMETHODCALLTYPE CommonUIProp(DWORD mode, POEMCUIPPARAM param) override;
     HRESULT STDMETHODCALLTYPE DocumentPropertySheets(PROPSHEETUI_INFO* info, LPARAM lParam) override;
     HRESULT STDMETHODCALLTYPE DevicePropertySheets(PROPSHEETUI_INFO* info, LPARAM lParam) override;
@@ -38,9 +32,7 @@ public:
     HRESULT STDMETHODCALLTYPE UpdateExternalFonts(HANDLE printer, HANDLE heap, PWSTR cartridges) override;
 
 private:
+    friend PluginObject;
     IOemUI() = default;
     ~IOemUI() = default;
-
-    LONG volatile references_ = 1;
-    IPrintOemDriverUI* driver_ = nullptr;
 };
