@@ -2,7 +2,7 @@
 # Installs what building, testing and running need on a fresh Debian machine (run as root).
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build
+  build-essential cmake ninja-build clang libclang-rt-14-dev
   googletest libbenchmark-dev libcli11-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64
